@@ -40,6 +40,14 @@ namespace {
 class PainterJob : public PrintJob {
 public:
     explicit PainterJob(QPrinter& printer) : printer_(printer) {}
+    ~PainterJob() override
+    {
+        // A job left without end() failed part way: nothing of it is sent.
+        if (painter_.isActive()) {
+            printer_.abort();
+            painter_.end();
+        }
+    }
 
     bool open() { return painter_.begin(&printer_); }
 

@@ -31,6 +31,14 @@ W* named(W* w, const char* name)
 
 QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
+void window(QWidget* w, const char* name, const QString& caption)
+{
+    static qint64 created = 0;
+    w->setObjectName(QString::fromLatin1(name));
+    w->setWindowTitle(caption);
+    w->setProperty("windowOrder", ++created);
+}
+
 QLineEdit* field(QWidget* parent, const char* name, const QString& tooltip)
 {
     auto* f = named(new QLineEdit(parent), name);

@@ -27,6 +27,10 @@ struct Platform;
 
 namespace widgets {
 
+// Marks w as one of the program's windows: object name, caption, and a place
+// in the order of creation (the scenario runner lists windows in that order).
+void window(QWidget* w, const char* name, const QString& caption);
+
 QLineEdit* field(QWidget* parent, const char* name, const QString& tooltip = {});
 // A read-only field showing a result.
 QLineEdit* resultField(QWidget* parent, const char* name);
