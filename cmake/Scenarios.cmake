@@ -2,7 +2,8 @@
 # transcript compared with NAME.out beside it.
 function(add_scenario_tests dir)
   file(GLOB scenarios CONFIGURE_DEPENDS ${dir}/*.scn)
-  file(RELATIVE_PATH prefix ${PROJECT_SOURCE_DIR} ${dir})
+  get_filename_component(owner ${dir} DIRECTORY)
+  file(RELATIVE_PATH prefix ${PROJECT_SOURCE_DIR} ${owner})
   string(REPLACE "/" "." prefix ${prefix})
   foreach(scn IN LISTS scenarios)
     get_filename_component(name ${scn} NAME_WE)
