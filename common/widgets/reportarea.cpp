@@ -1,5 +1,6 @@
 #include "reportarea.h"
 
+#include <QFontDatabase>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -32,6 +33,9 @@ ReportArea::ReportArea(QWidget* parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Report columns are laid out with blanks, so they line up only in a
+    // fixed-pitch font.
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
 QString ReportArea::reportText() const
