@@ -16,6 +16,7 @@
 #include "frmAbout.h"
 #include "frmqljsh.h"
 #include "platform.h"
+#include "printing.h"
 
 namespace vardex {
 
@@ -223,21 +224,7 @@ void frmqljs::saveReport()
     platform_.files.append(*path, reportText() + QStringLiteral("\r\n"));
 }
 
-void frmqljs::printReport()
-{
-    const auto copies = platform_.dialogs.print(this);
-    if (!copies)
-        return;
-    const auto job = platform_.printer.startJob();
-    if (!job)
-        return;
-    const QStringList lines = reportText().split(QStringLiteral("\r\n"));
-    for (int copy = 0; copy < *copies; ++copy)
-        for (const QString& line : lines)
-            if (!job->printLine(line))
-                return;
-    job->end();
-}
+void frmqljs::printReport() { platform::printCopies(platform_, this, reportText()); }
 
 void frmqljs::chooseFont()
 {

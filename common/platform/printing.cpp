@@ -1,0 +1,25 @@
+#include "printing.h"
+
+#include <QStringList>
+
+#include "platform.h"
+
+namespace platform {
+
+bool printCopies(Platform& platform, QWidget* parent, const QString& text)
+{
+    const auto copies = platform.dialogs.print(parent);
+    if (!copies)
+        return false;
+    const auto job = platform.printer.startJob();
+    if (!job)
+        return false;
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (int copy = 0; copy < *copies; ++copy)
+        for (const QString& line : lines)
+            if (!job->printLine(line))
+                return false;
+    return job->end();
+}
+
+}  // namespace platform
