@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "runner.h"
+#include "lismeraprogram.h"
 #include "vardexprogram.h"
 
 namespace {
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     scenario::Runner runner({
         {QStringLiteral("vardex"), vardex::startVardex},
+        {QStringLiteral("lismera"), lismera::startLismera},
     });
     return runner.run(QString::fromLocal8Bit(argv[1]));
 }
