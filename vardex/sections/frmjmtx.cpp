@@ -93,6 +93,10 @@ frmjmtx::frmjmtx(Workspace& workspace) : workspace_(workspace)
             QLineEdit* f = results ? widgets::resultField(frame, fieldName.constData())
                                    : widgets::field(frame, fieldName.constData(), QString::fromUtf16(row.tooltip));
             f->setFixedWidth(110);
+            // A hidden input box keeps its place, so the labels stay put.
+            QSizePolicy policy = f->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            f->setSizePolicy(policy);
             Text[static_cast<std::size_t>(row.number - 1)] = f;
             grid->addWidget(f, r++, 1);
         }
