@@ -1,15 +1,4 @@
-#include <QApplication>
-#include <QWidget>
-
 #include "lismeraprogram.h"
-#include "qtplatform.h"
+#include "programmain.h"
 
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    platform::QtPlatform platform;
-    QWidget* window = lismera::startLismera(platform.services());
-    const int status = app.exec();
-    delete window;
-    return status;
-}
+int main(int argc, char* argv[]) { return platform::runProgram(argc, argv, lismera::startLismera); }

@@ -1,15 +1,4 @@
-#include <QApplication>
-#include <QWidget>
-
-#include "qtplatform.h"
 #include "vardexprogram.h"
+#include "programmain.h"
 
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    platform::QtPlatform platform;
-    QWidget* main = vardex::startVardex(platform.services());
-    const int status = app.exec();
-    delete main;
-    return status;
-}
+int main(int argc, char* argv[]) { return platform::runProgram(argc, argv, vardex::startVardex); }

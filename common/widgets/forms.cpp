@@ -9,8 +9,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "fieldnumber.h"
 #include "platform.h"
@@ -102,6 +104,18 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption, const Q
 }
 
 QAction* separator(QMenu* menu, const char* name) { return named(menu->addSeparator(), name); }
+
+QPushButton* helpText(QWidget* window, const QString& text, const char* buttonName)
+{
+    auto* box = named(new QPlainTextEdit(window), "Text1");
+    box->setReadOnly(true);
+    box->setPlainText(text);
+    QPushButton* b = button(window, buttonName, QStringLiteral("知道了"));
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(box);
+    layout->addWidget(b, 0, Qt::AlignHCenter);
+    return b;
+}
 
 std::string fieldText(const QLineEdit* f) { return f->text().toStdString(); }
 

@@ -44,6 +44,10 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& caption);
 QAction* menuItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut);
 QAction* separator(QMenu* menu, const char* name);
 
+// Fills a help window: a read-only multi-line text box Text1 holding text,
+// and below it a "知道了" button with the given name, which is returned.
+QPushButton* helpText(QWidget* window, const QString& text, const char* buttonName);
+
 // The text of a field as UTF-8, and its value read as a field number.
 std::string fieldText(const QLineEdit* f);
 double fieldValue(const QLineEdit* f);

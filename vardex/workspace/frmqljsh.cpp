@@ -2,7 +2,6 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "forms.h"
 
@@ -47,22 +46,13 @@ const char16_t* const kHelpLines[] = {
 frmqljsh::frmqljsh(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     widgets::window(this, "frmqljsh", QStringLiteral("帮助文件"));
-    auto* text = new QPlainTextEdit(this);
-    text->setObjectName(QStringLiteral("Text1"));
-    text->setReadOnly(true);
-    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QString help;
     for (const char16_t* line : kHelpLines)
         help += QString::fromUtf16(line) + u'\n';
-    text->setPlainText(help);
-
-    auto* close = widgets::button(this, "Command2", QStringLiteral("知道了"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text);
-    layout->addWidget(close, 0, Qt::AlignHCenter);
+    connect(widgets::helpText(this, help, "Command2"), &QPushButton::clicked, this, &QWidget::close);
+    auto* text = findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resize(470, 450);
 }
 
