@@ -10,7 +10,6 @@ class CodePageFiles : public TextFiles {
 public:
     explicit CodePageFiles(QByteArray codePage);
     void setCodePage(QByteArray codePage) { codePage_ = std::move(codePage); }
-    const QByteArray& codePage() const { return codePage_; }
 
     // The character set of the user's locale (GBK under zh_CN.GBK, UTF-8
     // under zh_CN.UTF-8); needs setlocale to have run, as QApplication does.

@@ -78,8 +78,6 @@ frmqljs::frmqljs(platform::Platform& platform)
     resize(px(10395), px(7290) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
-frmqljs::~frmqljs() = default;
-
 void frmqljs::buildMenus()
 {
     QMenu* wenjian = widgets::menu(this, "wenjian", QStringLiteral("文件(&F)"));

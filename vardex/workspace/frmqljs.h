@@ -21,7 +21,6 @@ namespace vardex {
 class frmqljs : public QMainWindow {
 public:
     explicit frmqljs(platform::Platform& platform);
-    ~frmqljs() override;
 
     // Calculator and help windows, opened from the menus.
     WindowRegistry& windows() { return windows_; }
