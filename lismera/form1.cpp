@@ -10,7 +10,7 @@
 
 #include "forms.h"
 #include "platform.h"
-#include "printing.h"
+#include "reportcommands.h"
 #include "reportarea.h"
 #include "stakes.h"
 
@@ -133,7 +133,7 @@ void Form1::save()
             return;
         reportFile_ = *path;
     }
-    platform_.files.append(reportFile_, Text6->reportText() + QStringLiteral("\r\n"));
+    platform::appendReport(platform_, reportFile_, Text6->reportText());
 }
 
 void Form1::print() { platform::printCopies(platform_, this, Text6->reportText()); }
@@ -141,8 +141,7 @@ void Form1::print() { platform::printCopies(platform_, this, Text6->reportText()
 void Form1::clear()
 {
     // The remembered report file stays: the next save appends to it again.
-    if (platform_.messages.show(this, QStringLiteral("真的要清空文件吗？"), QStringLiteral("确认对话框"),
-                                platform::Icon::None, platform::Buttons::YesNo) == platform::Answer::Yes)
+    if (platform::confirmClear(platform_, this))
         load();
 }
 

@@ -16,7 +16,7 @@
 #include "frmAbout.h"
 #include "frmqljsh.h"
 #include "platform.h"
-#include "printing.h"
+#include "reportcommands.h"
 
 namespace vardex {
 
@@ -219,7 +219,7 @@ void frmqljs::saveReport()
     const auto path = platform_.dialogs.saveFile(this, QStringLiteral("text files(*.txt)|*.txt|all files(*.*)|*.*"));
     if (!path)
         return;
-    platform_.files.append(*path, reportText() + QStringLiteral("\r\n"));
+    platform::appendReport(platform_, *path, reportText());
 }
 
 void frmqljs::printReport() { platform::printCopies(platform_, this, reportText()); }
@@ -247,8 +247,7 @@ void frmqljs::chooseFont()
 
 void frmqljs::clearReport()
 {
-    if (platform_.messages.show(this, QStringLiteral("真的要清空文件吗？"), QStringLiteral("确认对话框"),
-                                platform::Icon::None, platform::Buttons::YesNo) == platform::Answer::Yes)
+    if (platform::confirmClear(platform_, this))
         replaceReport(QString());
 }
 

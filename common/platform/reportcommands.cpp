@@ -1,4 +1,4 @@
-#include "printing.h"
+#include "reportcommands.h"
 
 #include <QStringList>
 
@@ -20,6 +20,17 @@ bool printCopies(Platform& platform, QWidget* parent, const QString& text)
             if (!job->printLine(line))
                 return false;
     return job->end();
+}
+
+bool appendReport(Platform& platform, const QString& path, const QString& text)
+{
+    return platform.files.append(path, text + QStringLiteral("\r\n"));
+}
+
+bool confirmClear(Platform& platform, QWidget* parent)
+{
+    return platform.messages.show(parent, QStringLiteral("真的要清空文件吗？"), QStringLiteral("确认对话框"),
+                                  Icon::None, Buttons::YesNo) == Answer::Yes;
 }
 
 }  // namespace platform
